@@ -1,0 +1,32 @@
+/* The least a program can do to show a given dialog template: one modal run of template 102
+   whose dialog procedure does nothing but end the dialog on any command. Built once per measured
+   program, with that program's resources, to give the floor its figures are compared with.
+   Built with GREETING, a click on IDOK shows the greeting's message box instead. */
+#include <windows.h>
+
+static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    if (message == WM_INITDIALOG)
+        return TRUE;
+#ifdef GREETING
+    /* The greeting's floor: the same message box, shown by the least code that can show it. */
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        MessageBoxW(window, L"Say Hello!", L"velmora4", MB_OK);
+        return TRUE;
+    }
+#endif
+    if (message == WM_COMMAND) {
+        EndDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    (void)previous;
+    (void)commandLine;
+    (void)show;
+    return (int)DialogBoxParamW(instance, MAKEINTRESOURCEW(102), NULL, procedure, 0);
+}

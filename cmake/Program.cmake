@@ -1,0 +1,23 @@
+# Every executable of the Windows build loads at a random address (ASLR: dynamic base, with its
+# relocations kept) and runs with data pages not executable (DEP); 64-bit ones with the full
+# 64-bit address range (high-entropy ASLR). Recent binutils default to these; saying so keeps
+# them with older ones.
+add_link_options(-Wl,--dynamicbase -Wl,--nxcompat)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    add_link_options(-Wl,--high-entropy-va)
+endif()
+
+# add_program(name sources...): one of the programs. Its sources (application object, dialogs,
+# .rc) form <name>_parts, which the executable and the program's in-process tests both link;
+# the program's name is the one parameter of the shared resources.
+function(add_program name)
+    add_library(${name}_parts OBJECT ${ARGN})
+    target_link_libraries(${name}_parts PUBLIC shell)
+    target_include_directories(${name}_parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(${name}_parts PRIVATE PROGRAM_NAME=${name})
+
+    add_executable(${name} WIN32 ${PROJECT_SOURCE_DIR}/shell/WinMain.cpp)
+    target_link_libraries(${name} PRIVATE ${name}_parts)
+    target_link_options(${name} PRIVATE -municode -s -Wl,--gc-sections)
+    install(TARGETS ${name} RUNTIME DESTINATION .)
+endfunction()

@@ -1,0 +1,10 @@
+#pragma once
+// Resource and command ids every program shares.
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_MAIN 102
+#define IDR_MAINFRAME 128
+
+// System-menu command of the About item; the system ignores its low four bits.
+#define IDM_ABOUTBOX 0x0010
