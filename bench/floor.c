@@ -1,5 +1,5 @@
 /* The least a program can do to show a given dialog template: one modal run of template 102
-   whose dialog procedure does nothing but end the dialog on any command. Built once per measured
+   whose dialog procedure does nothing but end the dialog on a click. Built once per measured
    program, with that program's resources, to give the floor its figures are compared with.
    Built with GREETING, a click on IDOK shows the greeting's message box instead. */
 #include <windows.h>
@@ -16,7 +16,9 @@ static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPAR
         return TRUE;
     }
 #endif
-    if (message == WM_COMMAND) {
+    /* A click only (a button, Enter, Escape): an edit box's notifications, such as the
+       EN_SETFOCUS of a template that starts with the focus in one, must not end it. */
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         EndDialog(window, LOWORD(wParam));
         return TRUE;
     }

@@ -24,6 +24,11 @@ ProgramRun::ProgramRun(const std::wstring& exeName)
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     waitFor([this] { return (window_ = firstDialog(processWindows(processId_))) != nullptr; });
+    // Meet the program at rest, its window painted and its message loop waiting: Wine runs some
+    // requests from other processes in a signal handler on the target's thread, which can deadlock
+    // one that is still busy inside the C runtime's allocator.
+    if (window_ != nullptr)
+        ::WaitForInputIdle(process_, 5000);
 }
 
 ProgramRun::~ProgramRun()

@@ -2,6 +2,17 @@
 
 namespace wt {
 
+namespace {
+
+constexpr int kNotFound = 9009;  // the interpreter's answer for a command it could not start
+
+bool inCurrentDirectory(const char* program)
+{
+    return program != nullptr && ::GetFileAttributesA(program) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
 int RecordingPlatform::messageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
     {
@@ -34,13 +45,15 @@ int RecordingPlatform::runCommand(const char* command)
         const std::lock_guard<std::mutex> lock(mutex_);
         commands_.emplace_back(command != nullptr ? command : "<null>");
     }
-    // The C runtime answers -1 when it could not start the command interpreter at all, so nothing
-    // ran; under load Wine now and then fails to create the process. Try again, so that the stubs'
-    // log still shows exactly one run for each command.
+    // Under load Wine now and then fails to create a process, and then nothing ran: the C runtime
+    // answers -1 when it could not start the interpreter, and the interpreter answers 9009 ("not
+    // found") when it found the program in the current directory but could not start it. Try
+    // again, so that the stubs' log still shows exactly one run for each command; a program that
+    // really is missing still answers 9009 once.
     int result = 0;
     for (int attempt = 0; realCommands && attempt < 3; ++attempt) {
         result = PlatformServices::runCommand(command);
-        if (result != -1)
+        if (result != -1 && !(result == kNotFound && inCurrentDirectory(command)))
             break;
     }
     const std::lock_guard<std::mutex> lock(mutex_);
