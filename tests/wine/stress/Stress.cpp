@@ -172,7 +172,6 @@ std::vector<HWND> buttonsOf(HWND dialog)
 
 constexpr UINT kKeys[] = {VK_TAB,  VK_RETURN, VK_ESCAPE, VK_SPACE, VK_BACK, VK_DELETE,
                           VK_LEFT, VK_RIGHT,  VK_UP,     VK_DOWN,  VK_HOME, VK_END};
-constexpr UINT kAboutCommand = 0x0010;
 
 void playOne(std::mt19937& random, const wt::Ui& ui, const std::vector<std::wstring>& words)
 {
@@ -210,7 +209,7 @@ void playOne(std::mt19937& random, const wt::Ui& ui, const std::vector<std::wstr
     } else if (choice < 95) {
         wt::type(focus, words[pick(words.size())]);
     } else if (choice < 98) {
-        wt::systemCommand(ui.dialog(), kAboutCommand);
+        wt::systemCommand(ui.dialog(), wt::kAboutCommand);
     } else {
         wt::systemCommand(top, SC_CLOSE);
     }

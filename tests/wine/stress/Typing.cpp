@@ -1,5 +1,7 @@
 #include "Typing.h"
 
+#include "TestText.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +10,40 @@
 namespace stress {
 namespace {
 
+using testtext::printable;
+using wt::Commands;
+
+enum class CharEffect {
+    Kept,     // inserted at the caret
+    Ignored,  // text and caret unchanged
+    Erases,   // removes the character before the caret (Backspace)
+    Other,    // anything else (selection, clipboard, undo, a button): not modelled, not typed
+};
+
+// The field as a user sees it while typing: its text and the caret.
+struct FieldModel {
+    std::wstring text;
+    size_t caret = 0;
+
+    void type(wchar_t c, CharEffect effect)
+    {
+        if (effect == CharEffect::Kept) {
+            text.insert(caret, 1, c);
+            ++caret;
+        } else if (effect == CharEffect::Erases && caret > 0) {
+            text.erase(caret - 1, 1);
+            --caret;
+        }
+    }
+    // What the program writes over the text: the caret goes to the start.
+    void replace(const std::wstring& value)
+    {
+        text = value;
+        caret = 0;
+    }
+};
+
+// Tries each character on the field holding "ab" with the caret at its end.
 void probeOne(const wt::Ui& ui, int field, wchar_t c, std::vector<CharEffect>& effects)
 {
     ui.setText(field, L"");
@@ -30,8 +66,7 @@ void probeOne(const wt::Ui& ui, int field, wchar_t c, std::vector<CharEffect>& e
         effects[c] = CharEffect::Erases;
 }
 
-}  // namespace
-
+// Tries each character in dialogs that `run` starts (a character that ends one goes on in the next).
 std::vector<CharEffect> probeCharacters(const Runner& run, int field)
 {
     // An empty clipboard makes Ctrl+V (0x16) paste nothing, whatever ran before.
@@ -55,27 +90,15 @@ std::vector<CharEffect> probeCharacters(const Runner& run, int field)
     return effects;
 }
 
-void FieldModel::type(wchar_t c, CharEffect effect)
-{
-    if (effect == CharEffect::Kept) {
-        text.insert(caret, 1, c);
-        ++caret;
-    } else if (effect == CharEffect::Erases && caret > 0) {
-        text.erase(caret - 1, 1);
-        --caret;
-    }
-}
-
-namespace {
-
 template <class T>
 std::vector<T> since(const std::vector<T>& all, size_t start)
 {
     return std::vector<T>(all.begin() + static_cast<std::ptrdiff_t>(std::min(start, all.size())), all.end());
 }
 
-}  // namespace
-
+// Types each text character by character into the emptied field and checks after every character
+// that the commands handed to the interpreter, and the stubs' log, are exactly `expected` of the
+// text typed so far (the stubs log "<name>|<arguments>", and there must be no arguments).
 void typeEachAndCheckLaunches(const Runner& run, int field, const std::vector<std::wstring>& texts,
                               const std::function<Commands(const std::wstring&)>& expected)
 {
@@ -114,6 +137,47 @@ void typeEachAndCheckLaunches(const Runner& run, int field, const std::vector<st
             return;
         }
     }
+}
+
+// The rule replayed on the model of the field, key by key.
+Commands expectedLaunches(const std::wstring& typed, const std::vector<CharEffect>& effects, const LaunchRule& rule)
+{
+    FieldModel field;
+    Commands launches;
+    for (wchar_t c : typed) {
+        field.type(c, effects[c]);
+        const std::string command = rule.command(field.text);
+        if (!command.empty()) {
+            launches.push_back(command);
+            field.replace(rule.writtenBack);
+        }
+    }
+    return launches;
+}
+
+}  // namespace
+
+void checkTypedLaunches(const Runner& run, int field, const std::vector<std::wstring>& patterns, const LaunchRule& rule)
+{
+    const std::vector<CharEffect> effects = probeCharacters(run, field);
+    std::vector<std::wstring> typed;
+    std::wstring untried;
+    for (wchar_t c = 0x01; c < 0x7F; ++c) {
+        if (effects[c] == CharEffect::Other) {
+            untried += c;
+            continue;
+        }
+        for (std::wstring text : patterns) {
+            std::replace(text.begin(), text.end(), L'%', c);
+            typed.push_back(text);
+        }
+    }
+    std::printf("characters the field does not simply keep, ignore or erase with: %s\n", printable(untried).c_str());
+    for (wchar_t c = 0x20; c < 0x7F; ++c)
+        EXPECT_EQ(std::wstring::npos, untried.find(c)) << "the field does not simply keep " << printable(std::wstring(1, c));
+
+    typeEachAndCheckLaunches(run, field, typed,
+                             [&](const std::wstring& text) { return expectedLaunches(text, effects, rule); });
 }
 
 }  // namespace stress

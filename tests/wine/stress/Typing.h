@@ -1,50 +1,29 @@
 #pragma once
-// Typing every character into a launch field: what the edit box does with each character, found
-// by trying it, and a small model of the box (text and caret) to replay typed texts against.
+// Typing every character into a launch field, alone and beside the texts that launch, and checking
+// after each key that the program started exactly what its rule says.
 
 #include "LaunchLog.h"
 #include "Stress.h"
-#include "TestText.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace stress {
 
-enum class CharEffect {
-    Kept,     // inserted at the caret
-    Ignored,  // text and caret unchanged
-    Erases,   // removes the character before the caret (Backspace)
-    Other,    // anything else (selection, clipboard, undo, a button): not modelled, not typed
+// What a program does when its field's whole text changes: the command that text starts (empty:
+// none), and the text it then writes over the field.
+struct LaunchRule {
+    std::function<std::string(const std::wstring& text)> command;
+    std::wstring writtenBack;
 };
 
-// Tries each character from 0x01 to 0x7E on the field holding "ab" with the caret at its end, in
-// dialogs that `run` starts (a character that ends one goes on in the next). The field must launch
-// nothing for "ab" and for "ab" plus one character.
-std::vector<CharEffect> probeCharacters(const Runner& run, int field);
-
-// The field as a user sees it while typing: its text and the caret.
-struct FieldModel {
-    std::wstring text;
-    size_t caret = 0;
-
-    void type(wchar_t c, CharEffect effect);
-    // What the program writes over the text: the caret goes to the start.
-    void replace(const std::wstring& value)
-    {
-        text = value;
-        caret = 0;
-    }
-};
-
-using testtext::printable;
-
-using Commands = std::vector<std::string>;
-
-// Types each text character by character into the emptied field and checks after every character
-// that the commands handed to the interpreter, and the stubs' log, are exactly `expected` of the
-// text typed so far (the stubs log "<name>|<arguments>", and there must be no arguments).
-void typeEachAndCheckLaunches(const Runner& run, int field, const std::vector<std::wstring>& texts,
-                              const std::function<Commands(const std::wstring&)>& expected);
+// Finds by trying what the field does with each character from 0x01 to 0x7E (keeps it, ignores
+// it, erases with it; anything else is left out and listed), then types each pattern with every
+// such character in place of '%' key by key into the emptied field. After every key the commands
+// handed to the interpreter, and the stubs' log, must be exactly what `rule` gives for a model of
+// the field fed the same keys. Every printable character must simply be kept.
+void checkTypedLaunches(const Runner& run, int field, const std::vector<std::wstring>& patterns,
+                        const LaunchRule& rule);
 
 }  // namespace stress

@@ -1,6 +1,7 @@
 // velmora2 under stress: a megabyte pasted into the field, hundreds of launches, a random input
 // storm, and every character typed into the field with the launch keys.
 
+#include "Velmora2Ui.h"
 #include "LaunchLog.h"
 #include "Stress.h"
 #include "Typing.h"
@@ -18,11 +19,11 @@ extern shell::AppObject<LauncherDialog> theApp;
 
 namespace {
 
-constexpr int kField = 1000;
+using velmora2ui::kField;
 
-const std::string kPaint = "mspaint.exe";
-const std::string kCalc = "calc.exe";
-using Commands = std::vector<std::string>;
+using wt::kCalc;
+using wt::kPaint;
+using wt::Commands;
 
 INT_PTR run(const stress::Script& script)
 {
@@ -88,43 +89,13 @@ TEST(Velmora2Stress, RandomKeyAndClickStormRunsOnlyTheFixedCommands)
     EXPECT_TRUE(platform.boxTexts().empty());
 }
 
-// The keys' rule, replayed on a model of the field: whenever the whole text is "1" or "2" the
-// program starts, and the field then holds one space with the caret before it.
-Commands expectedLaunches(const std::wstring& typed, const std::vector<stress::CharEffect>& effects)
-{
-    stress::FieldModel field;
-    Commands launches;
-    for (wchar_t c : typed) {
-        field.type(c, effects[c]);
-        if (field.text == L"1" || field.text == L"2") {
-            launches.push_back(field.text == L"1" ? kPaint : kCalc);
-            field.replace(L" ");
-        }
-    }
-    return launches;
-}
-
+// Whenever the whole text is "1" or "2" the program starts paint or the calculator, and the field
+// then holds one space with the caret before it.
 TEST(Velmora2Typing, EveryCharacterAloneAndBesideTheKeysStartsOnlyTheFixedCommandsWhenTheRuleSays)
 {
-    const std::vector<stress::CharEffect> effects = stress::probeCharacters(run, kField);
-    std::vector<std::wstring> typed;
-    std::wstring untried;
-    for (wchar_t c = 0x01; c < 0x7F; ++c) {
-        if (effects[c] == stress::CharEffect::Other) {
-            untried += c;
-            continue;
-        }
-        const std::wstring one(1, c);
-        for (const std::wstring& text : {one, L"1" + one, one + L"1", L"2" + one, one + L"2", L"1" + one + L"2"})
-            typed.push_back(text);
-    }
-    std::printf("characters the field does not simply keep, ignore or erase with: %s\n",
-                stress::printable(untried).c_str());
-    for (wchar_t c = 0x20; c < 0x7F; ++c)
-        EXPECT_EQ(std::wstring::npos, untried.find(c)) << "the field does not simply keep " << stress::printable(std::wstring(1, c));
-
-    stress::typeEachAndCheckLaunches(run, kField, typed,
-                                     [&](const std::wstring& text) { return expectedLaunches(text, effects); });
+    const stress::LaunchRule keys{
+        [](const std::wstring& text) { return text == L"1" ? kPaint : text == L"2" ? kCalc : std::string(); }, L" "};
+    stress::checkTypedLaunches(run, kField, {L"%", L"1%", L"%1", L"2%", L"%2", L"1%2"}, keys);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // velmora3 under stress: a megabyte pasted into each box, a thousand RUN clicks over valid, refused
 // and unreadable inputs, the About box opened and closed two hundred times, a random input storm.
 
+#include "Velmora3Ui.h"
 #include "Stress.h"
-#include "Typing.h"
+#include "TestText.h"
 
 #include "AppObject.h"
 #include "velmora3Dlg.h"
@@ -21,16 +22,10 @@ extern shell::AppObject<ReliabilityDialog> theApp;
 
 namespace {
 
-constexpr int kTst = 1000;
-constexpr int kT = 1001;
-constexpr int kP = 1002;
-constexpr int kRun = 1003;
-constexpr UINT kAboutCommand = 0x0010;
+using namespace velmora3ui;
+using wt::kAboutCommand;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-const std::wstring kRefusal = L"Znachenie dolzhno byt bolshe 0!";
-const std::wstring kUnreadable = L"Please enter a number.";
 
 INT_PTR run(const stress::Script& script)
 {
@@ -202,7 +197,7 @@ TEST_F(Velmora3Stress, RandomKeyAndClickStormNeitherHangsNorLeavesABoxOpen)
     EXPECT_EQ(0, result.leftOpen);
     EXPECT_TRUE(platform.commands().empty());
     for (const std::wstring& text : platform.boxTexts())
-        EXPECT_TRUE(text == kRefusal || text == kUnreadable) << stress::printable(text);
+        EXPECT_TRUE(text == kRefusal || text == kUnreadable) << testtext::printable(text);
 }
 
 }  // namespace

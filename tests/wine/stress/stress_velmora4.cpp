@@ -2,7 +2,6 @@
 // and graphics object counts unchanged, and a random input storm.
 
 #include "Stress.h"
-#include "Typing.h"
 
 #include "AppObject.h"
 #include "velmora4Dlg.h"
@@ -17,7 +16,7 @@ extern shell::AppObject<GreetingDialog> theApp;
 
 namespace {
 
-constexpr UINT kAboutCommand = 0x0010;
+using wt::kAboutCommand;
 
 INT_PTR run(const stress::Script& script)
 {

@@ -12,6 +12,8 @@
 namespace wt {
 
 inline constexpr DWORD kTimeoutMs = 15000;
+// The system menu's About item of the programs that have one.
+inline constexpr UINT kAboutCommand = 0x0010;
 
 // Polls until the condition holds; false if it never did within the time-out.
 bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);

@@ -10,6 +10,11 @@
 
 namespace wt {
 
+// The only two commands a program may ever hand the command interpreter.
+const std::string kPaint = "mspaint.exe";
+const std::string kCalc = "calc.exe";
+using Commands = std::vector<std::string>;
+
 class LaunchLog {
 public:
     LaunchLog();

@@ -2,6 +2,7 @@
 // built from the main template, in process (with recorded commands and the launch stubs) and as
 // the real program.
 
+#include "VarnixUi.h"
 #include "DialogRun.h"
 #include "LaunchLog.h"
 #include "ProgramRun.h"
@@ -18,13 +19,8 @@
 
 namespace {
 
-constexpr int kExit = 1000;
-constexpr int kTest = 1001;
-constexpr int kClear = 1002;
-constexpr int kEdit = 1003;
-constexpr int kVisible = 1004;
-constexpr int kEnabled = 1005;
-constexpr UINT kAboutCommand = 0x0010;
+using namespace varnixui;
+using wt::kAboutCommand;
 
 const std::wstring kInstructions =
     L"INSTRUCTIONS: To execute the Paint program: type Paint in the edit box. To execute the Calculator "

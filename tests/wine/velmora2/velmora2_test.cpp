@@ -1,6 +1,7 @@
 // velmora2 under Wine: the launcher dialog in process, with stand-in paint and calculator
 // programs that record each start, and the real program as its own process.
 
+#include "Velmora2Ui.h"
 #include "DialogRun.h"
 #include "LaunchLog.h"
 #include "ProgramRun.h"
@@ -24,14 +25,11 @@ extern shell::AppObject<LauncherDialog> theApp;
 
 namespace {
 
-constexpr int kField = 1000;
-constexpr int kBailOut = 1001;
-constexpr int kVisible = 1002;
-constexpr int kEnabled = 1003;
+using namespace velmora2ui;
 
-const std::string kPaint = "mspaint.exe";
-const std::string kCalc = "calc.exe";
-using Commands = std::vector<std::string>;
+using wt::Commands;
+using wt::kCalc;
+using wt::kPaint;
 
 // Runs the main dialog as the application object does, with the script driving it.
 INT_PTR run(const std::function<void(wt::Ui&)>& script)

@@ -1,6 +1,7 @@
 // velmora3 under Wine: the reliability dialog through the real dialog manager, in process (with
 // recorded platform services, which still show the real boxes) and as the real program.
 
+#include "Velmora3Ui.h"
 #include "DialogRun.h"
 #include "ProgramRun.h"
 #include "RecordingPlatform.h"
@@ -28,17 +29,10 @@ extern shell::AppObject<ReliabilityDialog> theApp;
 
 namespace {
 
-constexpr int kTst = 1000;
-constexpr int kT = 1001;
-constexpr int kP = 1002;
-constexpr int kRun = 1003;
-constexpr int kX = 1004;
+using namespace velmora3ui;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-const std::wstring kRefusal = L"Znachenie dolzhno byt bolshe 0!";
-const std::wstring kUnreadable = L"Please enter a number.";
 
 // What a box shows for a number: exact texts for 0, 1, NaN and infinities, else close enough.
 testing::AssertionResult shows(const std::wstring& text, double expected)
