@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Measures the programs beside their floors under Wine on an off-screen display and prints the
-# tables. bench/run.sh [pairs] (default 20) also keeps the result in bench/RESULTS.md;
+# tables. bench/run.sh [pairs] (default 100) also keeps the result in bench/RESULTS.md;
 # bench/run.sh --quick only proves that the benchmark still works (2 pairs, nothing kept).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pairs="${1:-20}"
+pairs="${1:-100}"
 keep=yes
 if [ "$pairs" = "--quick" ]; then
     pairs=2
