@@ -15,16 +15,22 @@ programs=(velmora4 velmora3 velmora2 varnix)
 tools/setup.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j2 --target bench "${programs[@]}" >/dev/null
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j2 --target "${programs[@]}" >/dev/null
 bin=build/win32/bin
+bin64=build/win64/bin
 
+# Each executable's size beside its budget (cmake/size-budgets.txt; floors have none), both builds.
 sizes() {
-    echo "| executable | size (KB) | imported DLLs |"
-    echo "|---|---|---|"
+    echo "| executable | 32-bit size (bytes) | budget (KiB) | 64-bit size (bytes) | budget (KiB) | imported DLLs |"
+    echo "|---|---|---|---|---|---|"
     for program in "${programs[@]}"; do
         for exe in "$program" "floor_$program"; do
             [ -f "$bin/$exe.exe" ] || continue
             dlls=$(i686-w64-mingw32-objdump -p "$bin/$exe.exe" | sed -n 's/^\s*DLL Name: //p' | sort | paste -sd ' ')
-            echo "| $exe | $(( $(stat -c %s "$bin/$exe.exe") / 1024 )) | $dlls |"
+            read -r budget32 budget64 < <(awk -v p="$exe" '$1 == p { print $2, $3 }' cmake/size-budgets.txt)
+            size64=$(stat -c %s "$bin64/$exe.exe" 2>/dev/null || echo -)
+            echo "| $exe | $(stat -c %s "$bin/$exe.exe") | ${budget32:--} | $size64 | ${budget64:--} | $dlls |"
         done
     done
 }

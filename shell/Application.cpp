@@ -2,31 +2,32 @@
 
 #include "CommandHandler.h"
 #include "Dialog.h"
+#include "FrameworkMessage.h"
 #include "Platform.h"
+#include "resource.h"
 
 namespace shell {
 namespace {
 
 Application* theApplication = nullptr;
 
-std::wstring moduleBaseName(HINSTANCE module)
+Text moduleBaseName(HINSTANCE module)
 {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    Text path;
+    DWORD length = 0;
+    for (size_t room = MAX_PATH;; room *= 2) {
+        path = Text::withLength(room);
+        length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(room));
         if (length == 0)
             return {};
-        if (length < path.size()) {
-            path.resize(length);
+        if (length < room)
             break;
-        }
-        path.resize(path.size() * 2);
     }
-    const size_t slash = path.find_last_of(L"\\/");
-    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos && dot > 0)
-        name.resize(dot);
+    std::wstring_view name(path.c_str(), length);
+    if (const size_t slash = name.find_last_of(L"\\/"); slash != std::wstring_view::npos)
+        name.remove_prefix(slash + 1);
+    if (const size_t dot = name.find_last_of(L'.'); dot != std::wstring_view::npos && dot > 0)
+        name.remove_suffix(name.size() - dot);
     return name;
 }
 
@@ -81,14 +82,14 @@ HICON Application::loadIcon(UINT id) const
 // There is no help file: say so rather than fail silently.
 void Application::onHelp()
 {
-    messageBox(mainWindow != nullptr ? mainWindow->handle() : nullptr, L"No help is available for this program.",
-               nullptr, MB_OK | MB_ICONINFORMATION);
+    messageBox(mainWindow != nullptr ? mainWindow->handle() : nullptr, FrameworkMessage(IDS_NO_HELP).text(), nullptr,
+               MB_OK | MB_ICONINFORMATION);
 }
 
 int messageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
     if (caption == nullptr && theApplication != nullptr)
-        caption = theApplication->name().c_str();
+        caption = theApplication->name();
     return platform().messageBox(owner, text != nullptr ? text : L"", caption, type);
 }
 

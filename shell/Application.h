@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace shell {
 
 class Dialog;
@@ -32,7 +30,7 @@ public:
     int start(HINSTANCE instance, const wchar_t* commandTail, int showCommand);
 
     HINSTANCE instance() const { return instance_; }
-    const std::wstring& name() const { return name_; }
+    const wchar_t* name() const { return name_.c_str(); }
     const wchar_t* commandTail() const { return commandTail_; }
     int showCommand() const { return showCommand_; }
 
@@ -51,7 +49,7 @@ public:
 
 private:
     HINSTANCE instance_;
-    std::wstring name_;
+    Text name_;
     const wchar_t* commandTail_ = L"";
     int showCommand_ = SW_SHOWDEFAULT;
 };

@@ -1,7 +1,5 @@
 #include "DataExchange.h"
 
-#include "NumberText.h"
-
 namespace shell {
 
 // A control the template lacks is skipped rather than read or written through a null handle.
@@ -10,19 +8,15 @@ HWND DataExchange::item(int id) const
     return failed() ? nullptr : ::GetDlgItem(dialog_, id);
 }
 
-namespace {
-
 // Rewriting the text a box already shows would only cost a relayout and raise a change
 // notification, whose handler would run in the middle of the exchange.
-void show(const Window& box, const std::wstring& text)
+void DataExchange::show(const Window& box, const Text& text)
 {
     if (box.text() != text)
         box.setText(text);
 }
 
-}  // namespace
-
-void DataExchange::text(int id, std::wstring& value)
+void DataExchange::text(int id, Text& value)
 {
     const Window box(item(id));
     if (box.handle() == nullptr)
@@ -31,21 +25,6 @@ void DataExchange::text(int id, std::wstring& value)
         value = box.text();
     else
         show(box, value);
-}
-
-void DataExchange::number(int id, double& value)
-{
-    const Window box(item(id));
-    if (box.handle() == nullptr)
-        return;
-    if (!saving_) {
-        show(box, formatNumber(value));
-        return;
-    }
-    if (const auto number = parseNumber(box.text()))
-        value = *number;
-    else
-        failedId_ = id;
 }
 
 void DataExchange::check(int id, int& value)

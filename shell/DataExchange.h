@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace shell {
 
 class DataExchange {
@@ -18,13 +16,15 @@ public:
     bool failed() const { return failedId_ != 0; }
     int failedId() const { return failedId_; }
 
-    void text(int id, std::wstring& value);
+    void text(int id, Text& value);
+    // In NumberExchange.cpp, so that only a program with number boxes links the number text.
     void number(int id, double& value);
     void check(int id, int& value);  // 0 or 1
     void control(int id, Window& control);
 
 private:
     HWND item(int id) const;
+    static void show(const Window& box, const Text& text);
 
     HWND dialog_;
     bool saving_;

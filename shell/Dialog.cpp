@@ -3,6 +3,8 @@
 #include "Application.h"
 #include "CommandHandler.h"
 #include "DataExchange.h"
+#include "FrameworkMessage.h"
+#include "resource.h"
 
 namespace shell {
 
@@ -72,7 +74,7 @@ bool Dialog::updateData(bool save)
 
 void Dialog::reportUnreadable(int id)
 {
-    messageBox(hwnd_, L"Please enter a number.", nullptr, MB_OK | MB_ICONEXCLAMATION);
+    messageBox(hwnd_, FrameworkMessage(IDS_ENTER_NUMBER).text(), nullptr, MB_OK | MB_ICONEXCLAMATION);
     const Window box = child(id);
     if (box.handle() == nullptr)
         return;

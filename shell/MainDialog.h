@@ -23,7 +23,7 @@ public:
         Dialog::onInitDialog();
         if (const HMENU menu = systemMenu(false)) {
             const Application* app = Application::current();
-            const std::wstring about = loadString(app != nullptr ? app->instance() : nullptr, IDS_ABOUTBOX);
+            const Text about = loadString(app != nullptr ? app->instance() : nullptr, IDS_ABOUTBOX);
             if (!about.empty()) {
                 ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
                 ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about.c_str());

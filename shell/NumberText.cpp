@@ -1,10 +1,11 @@
 #include "NumberText.h"
 
 #include "Blanks.h"
+#include "DecimalDigits.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace shell {
 namespace {
@@ -23,6 +24,49 @@ bool isNumberCharacter(wchar_t c)
     }
 }
 
+bool isBlankOrControl(wchar_t c)
+{
+    return c < L' ' || isBlank(c) || c == 0x7F;
+}
+
+// The text printf's "%.*g" writes for these digits: plain when the exponent is at least -4 and
+// below the precision, otherwise d.ddde+XX with at least two exponent digits; no trailing zeros
+// after the point. text holds at least 32 characters.
+void layOutAsPrintfG(const DecimalDigits& number, int precision, char* text)
+{
+    if (number.negative)
+        *text++ = '-';
+    const int exponent = number.point - 1;
+    if (exponent < -4 || exponent >= precision) {
+        *text++ = number.digits[0];
+        if (number.count > 1)
+            *text++ = '.';
+        for (int i = 1; i < number.count; ++i)
+            *text++ = number.digits[i];
+        *text++ = 'e';
+        *text++ = exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude >= 100)
+            *text++ = static_cast<char>('0' + magnitude / 100);
+        *text++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *text++ = static_cast<char>('0' + magnitude % 10);
+    } else if (number.point <= 0) {
+        *text++ = '0';
+        *text++ = '.';
+        for (int i = number.point; i < 0; ++i)
+            *text++ = '0';
+        for (int i = 0; i < number.count; ++i)
+            *text++ = number.digits[i];
+    } else {
+        for (int i = 0; i < number.count || i < number.point; ++i) {
+            if (i == number.point)
+                *text++ = '.';
+            *text++ = i < number.count ? number.digits[i] : '0';
+        }
+    }
+    *text = '\0';
+}
+
 double readBack(const char* text)
 {
     return std::strtod(text, nullptr);
@@ -30,39 +74,53 @@ double readBack(const char* text)
 
 }  // namespace
 
-std::optional<double> parseNumber(std::wstring_view text)
+wchar_t decimalSeparator(std::wstring_view localeSeparator)
+{
+    if (localeSeparator.size() != 1)
+        return L'.';
+    const wchar_t c = localeSeparator.front();
+    return isNumberCharacter(c) || isBlankOrControl(c) ? L'.' : c;
+}
+
+std::optional<double> parseNumber(std::wstring_view text, wchar_t separator)
 {
     text = trimBlanks(text);
     if (text.empty())
         return std::nullopt;
 
-    std::string narrow;
-    narrow.reserve(text.size());
-    for (wchar_t c : text) {
+    const auto narrow = std::make_unique<char[]>(text.size() + 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i] == separator ? L'.' : text[i];
         if (!isNumberCharacter(c))
             return std::nullopt;
-        narrow.push_back(static_cast<char>(c));
+        narrow[i] = static_cast<char>(c);
     }
 
     char* end = nullptr;
-    const double value = std::strtod(narrow.c_str(), &end);
-    if (end != narrow.c_str() + narrow.size())
+    const double value = std::strtod(narrow.get(), &end);
+    if (end != narrow.get() + text.size())
         return std::nullopt;
     return value;
 }
 
-std::wstring formatNumber(double value)
+Text formatNumber(double value, wchar_t separator)
 {
     if (std::isnan(value))
         return L"nan";  // whatever its sign bit: "-nan" would only puzzle the reader
+    if (std::isinf(value))
+        return value < 0 ? L"-inf" : L"inf";
 
-    char buffer[32];
+    char text[32];
     for (int precision = 15; precision <= 17; ++precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-        if (readBack(buffer) == value)
+        layOutAsPrintfG(decimalDigits(value, precision), precision, text);
+        if (readBack(text) == value)
             break;
     }
-    return std::wstring(buffer, buffer + std::char_traits<char>::length(buffer));
+    wchar_t wide[sizeof text];
+    std::size_t length = 0;
+    for (; text[length] != '\0'; ++length)
+        wide[length] = text[length] == '.' ? separator : static_cast<unsigned char>(text[length]);
+    return std::wstring_view(wide, length);
 }
 
 }  // namespace shell

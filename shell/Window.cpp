@@ -47,20 +47,20 @@ HMENU Window::systemMenu(bool revert) const
     return hwnd_ != nullptr ? ::GetSystemMenu(hwnd_, revert ? TRUE : FALSE) : nullptr;
 }
 
-std::wstring Window::text() const
+Text Window::text() const
 {
     if (hwnd_ == nullptr)
         return {};
     const int length = ::GetWindowTextLengthW(hwnd_);
     if (length <= 0)
         return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    Text text = Text::withLength(static_cast<size_t>(length));
     const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
-    text.resize(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
+    text.shorten(copied > 0 && copied <= length ? static_cast<size_t>(copied) : 0);
     return text;
 }
 
-void Window::setText(const std::wstring& text) const
+void Window::setText(const Text& text) const
 {
     if (hwnd_ != nullptr)
         ::SetWindowTextW(hwnd_, text.c_str());
@@ -79,14 +79,14 @@ void PaintContext::drawIcon(int x, int y, HICON icon) const
         ::DrawIcon(dc_, x, y, icon);
 }
 
-std::wstring loadString(HINSTANCE module, UINT id)
+Text loadString(HINSTANCE module, UINT id)
 {
     // With a zero length LoadStringW hands out a read-only pointer to the resource itself.
     const wchar_t* resource = nullptr;
     const int length = ::LoadStringW(module, id, reinterpret_cast<LPWSTR>(&resource), 0);
     if (length <= 0 || resource == nullptr)
         return {};
-    return std::wstring(resource, static_cast<size_t>(length));
+    return std::wstring_view(resource, static_cast<size_t>(length));
 }
 
 }  // namespace shell

@@ -2,9 +2,9 @@
 // A non-owning view of a window and the helpers the dialogs use. Every helper accepts a null
 // handle (a child id the template lacks, a window already gone) and then does nothing.
 
-#include <windows.h>
+#include "Text.h"
 
-#include <string>
+#include <windows.h>
 
 namespace shell {
 
@@ -24,8 +24,8 @@ public:
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void setIcon(HICON icon, bool big) const;
     HMENU systemMenu(bool revert) const;
-    std::wstring text() const;
-    void setText(const std::wstring& text) const;
+    Text text() const;
+    void setText(const Text& text) const;
 
 protected:
     HWND hwnd_ = nullptr;
@@ -53,6 +53,6 @@ private:
 };
 
 // A string from the module's string table; empty if it has none of that id.
-std::wstring loadString(HINSTANCE module, UINT id);
+Text loadString(HINSTANCE module, UINT id);
 
 }  // namespace shell

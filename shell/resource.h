@@ -8,3 +8,8 @@
 
 // System-menu command of the About item; the system ignores its low four bits.
 #define IDM_ABOUTBOX 0x0010
+
+// The framework's own messages, in English and Russian.
+#define IDS_ENTER_NUMBER 200
+#define IDS_NO_HELP 201
+#define IDS_OUT_OF_MEMORY 202

@@ -22,7 +22,7 @@ build() {
     mkdir -p "$BUILD"
     for target in "${targets[@]}"; do
         local sources=("tests/fuzz/$target.cpp")
-        case $target in parse_number|format_number) sources+=(shell/NumberText.cpp) ;; esac
+        case $target in parse_number|format_number) sources+=(shell/NumberText.cpp shell/DecimalDigits.cpp) ;; esac
         # Rebuild only when a source or this script is newer than the binary.
         if [ -x "$BUILD/$target" ] && [ -z "$(find "${sources[@]}" tests/fuzz/FuzzText.h tests/common/*.h shell/*.h "$0" \
                 -newer "$BUILD/$target" 2>/dev/null)" ]; then

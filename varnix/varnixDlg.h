@@ -7,8 +7,6 @@
 #include "Dialog.h"
 #include "MainDialog.h"
 
-#include <string>
-
 class AboutBox : public shell::Dialog {
 public:
     AboutBox();
@@ -33,7 +31,7 @@ private:
     void onEnabled();
     void onChange();
 
-    std::wstring editText;
+    shell::Text editText;
     int editVisible = 1;  // ticked from the start, as the box is shown and enabled
     int editEnabled = 1;
 };

@@ -76,7 +76,7 @@ void LauncherDialog::onEnabled()
 void LauncherDialog::onChange()
 {
     updateData(true);
-    const std::wstring typed = fieldText;
+    const shell::Text typed = fieldText;  // the handlers below rewrite fieldText
     for (const shell::LaunchKey& key : kLaunchKeys) {
         if (shell::keyMatches(key.text, typed, shell::KeyMatch::Exact)) {
             shell::platform().runCommand(key.command);  // blocks until the interpreter returns

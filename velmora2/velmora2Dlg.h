@@ -4,8 +4,6 @@
 
 #include "MainDialog.h"
 
-#include <string>
-
 class LauncherDialog : public shell::MainDialog<> {
 public:
     explicit LauncherDialog(shell::Window* parent) : MainDialog(parent) {}
@@ -24,7 +22,7 @@ private:
     void onChange();
 
     shell::Button testButton;
-    std::wstring fieldText;
+    shell::Text fieldText;
     int fieldVisible = 0;
     int fieldEnabled = 0;
 };

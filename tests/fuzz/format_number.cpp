@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double value;
     std::memcpy(&value, &bits, sizeof value);
 
-    const std::wstring text = shell::formatNumber(value);
+    const std::wstring text(shell::formatNumber(value).view());
     if (text.empty() || text.size() > 24)
         fuzz::fail("text empty or longer than 24 characters", text);
 

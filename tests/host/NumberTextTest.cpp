@@ -6,12 +6,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -131,7 +133,7 @@ TEST(FormatNumber, ShortestTextThatReadsBack)
     };
     for (const FormatCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::wstring text = formatNumber(c.value);
+        const std::wstring text(formatNumber(c.value).view());
         SCOPED_TRACE("text \"" + printable(text) + "\"");
         if (c.text != nullptr) {
             EXPECT_EQ(text, c.text);
@@ -154,7 +156,7 @@ TEST(FormatNumber, RandomBitPatternsReadBackExactly)
         if (std::isnan(value))
             continue;
         ++checked;
-        const std::wstring text = formatNumber(value);
+        const std::wstring text(formatNumber(value).view());
         const std::optional<double> back = parseNumber(text);
         ASSERT_TRUE(back.has_value()) << "bits 0x" << std::hex << bits << " text \"" << printable(text) << '"';
         ASSERT_EQ(bitsOf(*back), bits) << "text \"" << printable(text) << '"';
@@ -162,4 +164,38 @@ TEST(FormatNumber, RandomBitPatternsReadBackExactly)
     }
 }
 
+// What the number text has always been: the first of printf's "%.15g", "%.16g" and "%.17g"
+// that reads back. formatNumber writes exactly that, without printf.
+std::wstring printfShortestG(double value)
+{
+    char text[40];
+    for (int precision = 15; precision <= 17; ++precision) {
+        std::snprintf(text, sizeof text, "%.*g", precision, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
+    return std::wstring(text, text + std::strlen(text));
+}
+
+TEST(FormatNumber, WritesWhatPrintfsGFormWrites)
+{
+    std::mt19937_64 random(20261210);
+    std::vector<double> values = {0.0, -0.0, 1e-5, 1e-4, 1.5e-7, 0.0001234, 1e15, 1e16, 1e17, 123456789012345678.0,
+                                  1e100, 1e-100, 1e300, kMin, kMax, -kMax, 0.1, 1 / 3., 100.0, 2.5, 1e22, 9.5e-5};
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back(std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 120) - 60));  // near 1
+    }
+    for (double value : values) {
+        if (!std::isfinite(value))
+            continue;
+        ASSERT_EQ(printfShortestG(value), std::wstring(formatNumber(value).view()))
+            << "bits 0x" << std::hex << bitsOf(value);
+    }
+}
+
 }  // namespace
+
