@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup.sh
+# The tests expect the programs in a neutral locale ('.' as the decimal separator, English); the
+# locale tests set their own.
+export LC_ALL=C.UTF-8
 
 cmake --preset host >/dev/null
 cmake --build --preset host -j2

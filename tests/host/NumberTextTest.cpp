@@ -197,5 +197,75 @@ TEST(FormatNumber, WritesWhatPrintfsGFormWrites)
     }
 }
 
+TEST(DecimalSeparator, TheLocalesWhereItCannotBeMistakenForPartOfANumber)
+{
+    const struct {
+        std::wstring_view locale;
+        wchar_t used;
+    } cases[] = {
+        {L",", L','}, {L".", L'.'}, {L"'", L'\''}, {L"\u066B", L'\u066B'},   // Arabic decimal separator
+        {L"", L'.'},  {L",,", L'.'}, {L"5", L'.'},  {L"-", L'.'},  {L"+", L'.'},  {L"e", L'.'},
+        {L"N", L'.'}, {L" ", L'.'},  {L"\t", L'.'}, {L"\x01", L'.'},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.used, shell::decimalSeparator(c.locale)) << "locale separator \"" << printable(c.locale) << '"';
+}
+
+TEST(NumberTextSeparator, WritesTheSeparatorAndReadsItAndThePoint)
+{
+    const struct {
+        double value;
+        const wchar_t* withComma;
+    } written[] = {
+        {0.5, L"0,5"}, {100.0, L"100"}, {-2.25, L"-2,25"}, {1e-5, L"1e-05"}, {1.5e300, L"1,5e+300"},
+        {kInf, L"inf"}, {kNaN, L"nan"},
+    };
+    for (const auto& c : written)
+        EXPECT_EQ(c.withComma, std::wstring(formatNumber(c.value, L',').view()));
+
+    const struct {
+        wchar_t separator;
+        std::wstring_view text;
+        std::optional<double> value;  // nullopt: unreadable
+    } read[] = {
+        {L',', L"0,5", 0.5},           {L',', L"0.5", 0.5},           {L',', L" 0,5 ", 0.5},
+        {L',', L",5", 0.5},            {L',', L"5,", 5.0},            {L',', L"1,000", 1.0},
+        {L',', L"1,5e3", 1500.0},      {L',', L"-inf", -kInf},        {L',', L"1,2,3", std::nullopt},
+        {L',', L"1.2,3", std::nullopt}, {L',', L",5,", std::nullopt}, {L',', L",", std::nullopt},
+        {L',', L"1 000,5", std::nullopt},  // no digit grouping
+        {L'.', L"1,000", std::nullopt}, {L'.', L"0,5", std::nullopt}, {L'.', L"1.2.3", std::nullopt},
+        {L'.', L",5,", std::nullopt},  {L'.', L"0.5", 0.5},
+    };
+    for (const auto& c : read) {
+        SCOPED_TRACE("separator '" + std::string(1, static_cast<char>(c.separator)) + "', text \"" +
+                     printable(c.text) + "\"");
+        const std::optional<double> parsed = parseNumber(c.text, c.separator);
+        ASSERT_EQ(c.value.has_value(), parsed.has_value());
+        if (parsed) {
+            EXPECT_TRUE(sameNumber(*parsed, *c.value));
+        }
+    }
+}
+
+TEST(NumberTextSeparator, WhatIsWrittenWithACommaReadsBackExactly)
+{
+    std::mt19937_64 random(20261211);
+    std::vector<double> values = {0.0, -0.0, kMin, kMax, -kMax, 0.1, 1 / 3., kInf, -kInf};
+    for (int i = 0; i < 5000; ++i) {
+        const std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isnan(value))
+            values.push_back(value);
+    }
+    for (double value : values) {
+        const std::wstring text(formatNumber(value, L',').view());
+        ASSERT_EQ(std::wstring::npos, text.find(L'.')) << printable(text);
+        const std::optional<double> back = parseNumber(text, L',');
+        ASSERT_TRUE(back.has_value()) << printable(text);
+        ASSERT_EQ(bitsOf(value), bitsOf(*back)) << printable(text);
+    }
+}
+
 }  // namespace
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,16 @@ BOOL CALLBACK collectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR
 {
     reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
     return TRUE;
+}
+
+// String `index` of a string-table block (16 counted strings); empty when the block is cut short.
+std::wstring stringFromBlock(const std::string& block, UINT index)
+{
+    const auto* p = reinterpret_cast<const wchar_t*>(block.data());
+    const wchar_t* end = p + block.size() / 2;
+    for (UINT i = 0; i < index && p < end; ++i)
+        p += 1 + *p;
+    return p < end && p + 1 + *p <= end ? std::wstring(p + 1, p + 1 + *p) : std::wstring();
 }
 
 class ProgramResources : public ::testing::TestWithParam<const wchar_t*> {
@@ -121,17 +132,40 @@ TEST_P(ProgramResources, AboutTemplate)
 
 TEST_P(ProgramResources, AboutItemText)
 {
-    // Strings are stored in blocks of 16, each a counted string.
+    // Its block holds ids 96 to 111, only 101 among them, and nothing else: byte for byte.
     const UINT id = 101;
     EXPECT_EQ(std::vector<WORD>{kEnglishUS}, languages(RT_STRING, MAKEINTRESOURCEW(id / 16 + 1)));
+    const std::wstring text = L"&About " + program + L"...";
+    std::wstring expected(16, L'\0');  // sixteen counted strings, all empty but 101
+    expected.insert(id % 16 + 1, text);
+    expected[id % 16] = static_cast<wchar_t>(text.size());
     const std::string block = resource(RT_STRING, MAKEINTRESOURCEW(id / 16 + 1), kEnglishUS);
-    const auto* p = reinterpret_cast<const WORD*>(block.data());
-    const WORD* end = p + block.size() / 2;
-    for (UINT i = 0; i < id % 16 && p < end; ++i)
-        p += 1 + *p;
-    ASSERT_LT(p, end);
-    ASSERT_LE(p + 1 + *p, end);
-    EXPECT_EQ(L"&About " + program + L"...", std::wstring(p + 1, p + 1 + *p));
+    ASSERT_EQ(expected.size() * 2, block.size());
+    EXPECT_EQ(expected, std::wstring(reinterpret_cast<const wchar_t*>(block.data()), block.size() / 2));
+}
+
+// The framework's own messages, in English and in Russian, in a block of their own.
+TEST_P(ProgramResources, FrameworkMessagesInEnglishAndRussian)
+{
+    const struct {
+        UINT id;
+        const wchar_t* english;
+        const wchar_t* russian;
+    } messages[] = {
+        {200, L"Please enter a number.", L"Введите число."},
+        {201, L"No help is available for this program.", L"Для этой программы нет справки."},
+        {202, L"There is not enough memory to go on. The program will end.",
+         L"Недостаточно памяти, чтобы продолжить работу. Программа будет закрыта."},
+    };
+    const LPCWSTR block = MAKEINTRESOURCEW(200 / 16 + 1);
+    std::vector<WORD> found = languages(RT_STRING, block);
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ((std::vector<WORD>{kEnglishUS, kRussian}), found);
+    for (const auto& message : messages) {
+        SCOPED_TRACE(message.id);
+        EXPECT_EQ(message.english, stringFromBlock(resource(RT_STRING, block, kEnglishUS), message.id % 16));
+        EXPECT_EQ(message.russian, stringFromBlock(resource(RT_STRING, block, kRussian), message.id % 16));
+    }
 }
 
 // Both images, 32x32 and 16x16 in 16 colours, tagged Russian, the same in every program.
