@@ -157,14 +157,14 @@ TEST_P(ProgramResources, FrameworkMessagesInEnglishAndRussian)
         {202, L"There is not enough memory to go on. The program will end.",
          L"Недостаточно памяти, чтобы продолжить работу. Программа будет закрыта."},
     };
-    const LPCWSTR block = MAKEINTRESOURCEW(200 / 16 + 1);
-    std::vector<WORD> found = languages(RT_STRING, block);
+    const UINT block = 200 / 16 + 1;
+    std::vector<WORD> found = languages(RT_STRING, MAKEINTRESOURCEW(block));
     std::sort(found.begin(), found.end());
     EXPECT_EQ((std::vector<WORD>{kEnglishUS, kRussian}), found);
     for (const auto& message : messages) {
         SCOPED_TRACE(message.id);
-        EXPECT_EQ(message.english, stringFromBlock(resource(RT_STRING, block, kEnglishUS), message.id % 16));
-        EXPECT_EQ(message.russian, stringFromBlock(resource(RT_STRING, block, kRussian), message.id % 16));
+        EXPECT_EQ(message.english, stringFromBlock(resource(RT_STRING, MAKEINTRESOURCEW(block), kEnglishUS), message.id % 16));
+        EXPECT_EQ(message.russian, stringFromBlock(resource(RT_STRING, MAKEINTRESOURCEW(block), kRussian), message.id % 16));
     }
 }
 
