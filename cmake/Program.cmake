@@ -19,5 +19,7 @@ function(add_program name)
     add_executable(${name} WIN32 ${PROJECT_SOURCE_DIR}/shell/WinMain.cpp)
     target_link_libraries(${name} PRIVATE ${name}_parts)
     target_link_options(${name} PRIVATE -municode -s -Wl,--gc-sections)
+    # The oldest Windows the programs run on, as their header declares it: Vista (NT 6.0).
+    target_link_options(${name} PRIVATE -Wl,--major-subsystem-version,6,--minor-subsystem-version,0)
     install(TARGETS ${name} RUNTIME DESTINATION .)
 endfunction()
