@@ -2,7 +2,7 @@
 # velmora-<version>-<arch>.zip (the programs and README.txt in a velmora-<version>-<arch> folder)
 # and, where wixl is installed, velmora-<version>-<arch>.msi. Both carry SOURCE_DATE_EPOCH as
 # their only time (cmake/Reproducible.cmake).
-find_program(PACKAGING_PYTHON NAMES python3 HINTS /usr/bin REQUIRED)  # Debian's, with python3-olefile
+find_program(PACKAGING_PYTHON NAMES python3 HINTS /usr/bin)  # Debian's, with python3-olefile
 find_program(WIXL wixl)
 set(RELEASE_FILES_PY ${PROJECT_SOURCE_DIR}/packaging/release_files.py)
 
@@ -27,7 +27,7 @@ set(MSI_NAMESPACE f25cd4b9-ddb8-487c-95f2-efa15cbec45d)
 # README.txt at the given version, into Program Files\velmora, with a Start-menu folder holding
 # one shortcut per program.
 function(add_velmora_msi output version)
-    get_filename_component(name ${output} NAME_WE)
+    get_filename_component(name ${output} NAME_WLE)
     set(stage ${CMAKE_CURRENT_BINARY_DIR}/${name}.stage)
     set(MSI_VERSION ${version})
     string(UUID MSI_PRODUCT_CODE NAMESPACE ${MSI_NAMESPACE} NAME "product ${PACKAGE_ARCH} ${version}" TYPE SHA1 UPPER)
@@ -81,6 +81,10 @@ endfunction()
 
 # add_release_package(programs...): the `package` target, writing the ZIP and the MSI.
 function(add_release_package)
+    if(NOT PACKAGING_PYTHON)
+        message(STATUS "python3 not found: no package target")
+        return()
+    endif()
     set(base velmora-${PROJECT_VERSION}-${PACKAGE_ARCH})
     set(zip ${CMAKE_BINARY_DIR}/${base}.zip)
     set(files)
