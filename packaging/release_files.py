@@ -7,6 +7,11 @@
                                  cabinet)
   fix-msi MSI EPOCH NAMESPACE    sets the times wixl took from the clock to EPOCH and the package
                                  code it drew at random to one derived from the package's content
+
+Two wixl 0.101 runs of one source, with every code in the source fixed, differ only in the summary
+information: the package code (a new random GUID each run; wixl ignores <Package Id>) and the
+creation and last-save times (the clock). fix-msi rewrites these three in place, same sizes, so
+nothing else in the file moves.
 """
 import hashlib
 import os

@@ -14,7 +14,11 @@ export SOURCE_DATE_EPOCH
 
 build() {  # build FOLDER: the release files of both architectures from a copy of the sources
     mkdir -p "$1"
-    git ls-files -z --cached --others --exclude-standard | tar --null -T - -c | tar -x -C "$1"
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -z --cached --others --exclude-standard | tar --null -T - -c | tar -x -C "$1"
+    else
+        tar -c --exclude=./build . | tar -x -C "$1"
+    fi
     for arch in win32 win64; do
         (cd "$1" && cmake --preset $arch -DGOOGLETEST_SOURCE_DIR=/nonexistent >/dev/null &&
             cmake --build --preset $arch -j2 --target package >/dev/null)

@@ -61,23 +61,26 @@ void addKeys(HKEY root, const std::wstring& rootName, const std::wstring& path, 
         return;
     const std::wstring name = rootName + L"\\" + path;
     snapshot.insert(L"key " + name);
-    wchar_t buffer[16384];
+    std::vector<wchar_t> buffer(16384);  // the longest value name, and more than a key name
     for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(std::size(buffer));
-        if (::RegEnumValueW(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        auto length = static_cast<DWORD>(buffer.size());
+        if (::RegEnumValueW(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        snapshot.insert(L"value " + name + L" : " + buffer);
+        snapshot.insert(L"value " + name + L" : " + buffer.data());
     }
     std::vector<std::wstring> subkeys;
     for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(std::size(buffer));
-        if (::RegEnumKeyExW(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        auto length = static_cast<DWORD>(buffer.size());
+        if (::RegEnumKeyExW(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        subkeys.emplace_back(buffer);
+        subkeys.emplace_back(buffer.data());
     }
     ::RegCloseKey(key);
     for (const std::wstring& subkey : subkeys) {
-        const std::wstring subpath = path.empty() ? subkey : path + L"\\" + subkey;
+        std::wstring subpath = path;
+        if (!subpath.empty())
+            subpath += L"\\";
+        subpath += subkey;
         // The file types and COM classes of the system, too many to list at every step, apart
         // from the Windows Installer's products; the 32-bit view is listed on its own.
         const bool skipped = (_wcsicmp(path.c_str(), L"Software\\Classes") == 0 && _wcsicmp(subkey.c_str(), L"Installer") != 0)

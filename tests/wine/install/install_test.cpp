@@ -218,7 +218,8 @@ TEST_F(Installed, AddRemoveProgramsEntryNamesTheProductWithItsVersionAndIcon)
     std::wstring icon = it::registryText(HKEY_LOCAL_MACHINE, entry, L"DisplayIcon").value_or(L"");
     if (icon.empty())
         icon = it::productInfo(product_, INSTALLPROPERTY_PRODUCTICON);
-    icon = icon.substr(0, icon.find(L','));
+    if (const size_t comma = icon.find(L','); comma != std::wstring::npos)
+        icon.resize(comma);  // the icon's index
     ASSERT_FALSE(icon.empty()) << "no icon";
     EXPECT_GE(iconCount(icon), 1u) << narrow(icon) << " holds no icon";
     // Per machine: for every user of the machine, not only the one who installed it.
