@@ -32,5 +32,7 @@ function(add_program name)
     target_link_options(${name} PRIVATE -municode -s -Wl,--gc-sections
                         -Wl,-T,${PROJECT_SOURCE_DIR}/cmake/discard-unwind-tables.ld)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/discard-unwind-tables.ld)
+    # The oldest Windows the programs run on, as their header declares it: Vista (NT 6.0).
+    target_link_options(${name} PRIVATE -Wl,--major-subsystem-version,6,--minor-subsystem-version,0)
     install(TARGETS ${name} RUNTIME DESTINATION .)
 endfunction()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (host, 32-bit and 64-bit Windows) and runs every test,
-# the fuzz targets and the static analysers.
+# the fuzz targets, the static analysers and the check that the release files are reproducible.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,8 +24,10 @@ tools/analyse.sh
 for arch in win32 win64; do
     cmake --preset $arch >/dev/null
     cmake --build --preset $arch -j2
-    cmake --build --preset $arch --target package >/dev/null   # the release ZIP
+    cmake --build --preset $arch --target package >/dev/null   # the release ZIP and MSI
 done
+# Two more builds of the release files in other folders, compared byte for byte.
+tools/reproduce.sh
 
 # The Windows tests run under Wine on a private off-screen display.
 for arch in win32 win64; do

@@ -2,6 +2,7 @@
 // relocations kept) with its data not executable, 64-bit ones with high-entropy addresses; and a
 // started program loads no DLL by bare name from its own directory.
 
+#include "PeImage.h"
 #include "ProgramRun.h"
 
 #include <windows.h>
@@ -10,9 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -38,60 +36,6 @@ std::vector<std::wstring> split(const std::wstring& list)
     for (std::wstring item; std::getline(in, item, L',');)
         items.push_back(item);
     return items;
-}
-
-struct ImageHeaders {
-    WORD machine = 0;
-    WORD characteristics = 0;  // of the file header
-    WORD magic = 0;            // PE32 or PE32+
-    WORD dllCharacteristics = 0;
-    IMAGE_DATA_DIRECTORY relocations{};
-};
-
-template <class T>
-bool readAt(const std::string& file, size_t offset, T& value)
-{
-    if (offset > file.size() || file.size() - offset < sizeof(T))
-        return false;
-    std::memcpy(&value, file.data() + offset, sizeof(T));
-    return true;
-}
-
-template <class OptionalHeader>
-bool readOptionalHeader(const std::string& file, size_t offset, ImageHeaders& headers)
-{
-    OptionalHeader optional{};
-    if (!readAt(file, offset, optional) || optional.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_BASERELOC)
-        return false;
-    headers.dllCharacteristics = optional.DllCharacteristics;
-    headers.relocations = optional.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC];
-    return true;
-}
-
-// The headers of the executable at path, read from the file, or nullopt if it is not a PE image.
-std::optional<ImageHeaders> readImageHeaders(const std::wstring& path)
-{
-    std::ifstream in(path.c_str(), std::ios::binary);
-    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    IMAGE_DOS_HEADER dos{};
-    DWORD signature = 0;
-    IMAGE_FILE_HEADER fileHeader{};
-    if (!readAt(file, 0, dos) || dos.e_magic != IMAGE_DOS_SIGNATURE || dos.e_lfanew < 0)
-        return std::nullopt;
-    const auto pe = static_cast<size_t>(dos.e_lfanew);
-    if (!readAt(file, pe, signature) || signature != IMAGE_NT_SIGNATURE
-        || !readAt(file, pe + sizeof signature, fileHeader))
-        return std::nullopt;
-    ImageHeaders headers;
-    headers.machine = fileHeader.Machine;
-    headers.characteristics = fileHeader.Characteristics;
-    const size_t optional = pe + sizeof signature + sizeof fileHeader;
-    if (!readAt(file, optional, headers.magic))
-        return std::nullopt;
-    const bool read = headers.magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
-                          ? readOptionalHeader<IMAGE_OPTIONAL_HEADER64>(file, optional, headers)
-                          : readOptionalHeader<IMAGE_OPTIONAL_HEADER32>(file, optional, headers);
-    return read ? std::optional<ImageHeaders>(headers) : std::nullopt;
 }
 
 // The .exe files in directory, by name.
@@ -128,7 +72,7 @@ TEST(Executables, EveryOneLoadsAtRandomAddressesWithDataNotExecutable)
 
     for (const std::wstring& path : paths) {
         SCOPED_TRACE(narrow(path));
-        const std::optional<ImageHeaders> image = readImageHeaders(path);
+        const std::optional<pe::Image> image = pe::readImage(path);
         ASSERT_TRUE(image.has_value()) << "not a PE image";
         EXPECT_EQ(k64Bit ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386, image->machine);
         EXPECT_EQ(k64Bit ? IMAGE_NT_OPTIONAL_HDR64_MAGIC : IMAGE_NT_OPTIONAL_HDR32_MAGIC, image->magic);
