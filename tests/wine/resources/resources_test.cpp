@@ -161,10 +161,12 @@ TEST_P(ProgramResources, FrameworkMessagesInEnglishAndRussian)
     std::vector<WORD> found = languages(RT_STRING, MAKEINTRESOURCEW(block));
     std::sort(found.begin(), found.end());
     EXPECT_EQ((std::vector<WORD>{kEnglishUS, kRussian}), found);
+    const std::string english = resource(RT_STRING, MAKEINTRESOURCEW(block), kEnglishUS);
+    const std::string russian = resource(RT_STRING, MAKEINTRESOURCEW(block), kRussian);
     for (const auto& message : messages) {
         SCOPED_TRACE(message.id);
-        EXPECT_EQ(message.english, stringFromBlock(resource(RT_STRING, MAKEINTRESOURCEW(block), kEnglishUS), message.id % 16));
-        EXPECT_EQ(message.russian, stringFromBlock(resource(RT_STRING, MAKEINTRESOURCEW(block), kRussian), message.id % 16));
+        EXPECT_EQ(message.english, stringFromBlock(english, message.id % 16));
+        EXPECT_EQ(message.russian, stringFromBlock(russian, message.id % 16));
     }
 }
 
