@@ -14,6 +14,7 @@ public:
     AboutBox();
 
     const shell::CommandTable<shell::Dialog>* commandTable() const override;
+    shell::AccessibleNames accessibleNames() const override;
 
 private:
     void onExit();
@@ -25,6 +26,7 @@ public:
 
     const shell::CommandTable<shell::Dialog>* commandTable() const override;
     void exchange(shell::DataExchange& dx) override;
+    shell::AccessibleNames accessibleNames() const override;
 
 private:
     void onTest();
