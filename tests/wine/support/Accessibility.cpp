@@ -39,7 +39,7 @@ Spoken spoken(HWND control)
     const ComScope com;
     Spoken result;
     IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                             reinterpret_cast<void**>(&object)))
         || object == nullptr)
         return result;
