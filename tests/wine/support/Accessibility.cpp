@@ -77,6 +77,7 @@ std::vector<int> tabStops(HWND window)
 void expectSpokenAsListed(HWND window, const std::vector<SpokenControl>& expected)
 {
     std::vector<int> listed;
+    listed.reserve(expected.size());
     for (const SpokenControl& control : expected)
         listed.push_back(control.id);
     EXPECT_EQ(listed, tabStops(window)) << "the window's tab stops";
