@@ -30,6 +30,11 @@ const CommandTable<Dialog>* Dialog::commandTable() const
 
 void Dialog::exchange(DataExchange& /*dx*/) {}
 
+AccessibleNames Dialog::accessibleNames() const
+{
+    return {};
+}
+
 INT_PTR Dialog::doModal()
 {
     // Without a parent the run is owned by the main window, unless this is the main window.
@@ -96,6 +101,7 @@ INT_PTR CALLBACK Dialog::procedure(HWND window, UINT message, WPARAM wParam, LPA
             return FALSE;
         ::SetWindowLongPtrW(window, DWLP_USER, lParam);
         dialog->attach(window);
+        applyAccessibleNames(window, dialog->accessibleNames());
         return dialog->onInitDialog() ? TRUE : FALSE;
     }
     auto* dialog = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(window, DWLP_USER));

@@ -2,6 +2,7 @@
 // The dialog base: a dialog template run modally on the system's dialog manager, its messages
 // routed through the dialog's command tables and then the application object's.
 
+#include "AccessibleNames.h"
 #include "CommandTable.h"
 #include "Window.h"
 
@@ -24,6 +25,8 @@ public:
     virtual const CommandTable<Dialog>* commandTable() const;
     // The exchange list: one function for both directions.
     virtual void exchange(DataExchange& dx);
+    // Names for a screen reader, given to the controls as the dialog opens; none by default.
+    virtual AccessibleNames accessibleNames() const;
     // Runs the dialog and returns its end code (IDOK, IDCANCEL, ...; -1 when it cannot be shown).
     virtual INT_PTR doModal();
     // Runs one load exchange; true lets the dialog manager set the focus.

@@ -19,6 +19,14 @@ constexpr shell::LaunchKey kLaunchWords[] = {
 // Not a launch: this word ends the program.
 constexpr std::wstring_view kExitWord = L"Exit";
 
+// The main template's edit box, in both windows: named after what it takes, described by the
+// instructions above it.
+constexpr shell::AccessibleName kAccessibleNames[] = {
+    {IDC_EDIT, L"Paint, Calculator or Exit",
+     L"INSTRUCTIONS: To execute the Paint program: type Paint in the edit box. To execute the Calculator "
+     L"program, type Calculator in the edit box. To terminate the program, type Exit in the edit box."},
+};
+
 }  // namespace
 
 AboutBox::AboutBox() : Dialog(IDD_MAIN, nullptr) {}
@@ -31,6 +39,11 @@ const shell::CommandTable<shell::Dialog>* AboutBox::commandTable() const
     };
     static constexpr shell::CommandTable<shell::Dialog> table{&baseTable, entries};
     return &table;
+}
+
+shell::AccessibleNames AboutBox::accessibleNames() const
+{
+    return shell::AccessibleNames(kAccessibleNames);
 }
 
 void AboutBox::onExit()
@@ -51,6 +64,11 @@ const shell::CommandTable<shell::Dialog>* TestDialog::commandTable() const
     };
     static constexpr shell::CommandTable<shell::Dialog> table{&shellTable, entries};
     return &table;
+}
+
+shell::AccessibleNames TestDialog::accessibleNames() const
+{
+    return shell::AccessibleNames(kAccessibleNames);
 }
 
 // The check boxes come first: loading a new text raises a change, whose handler saves them all,

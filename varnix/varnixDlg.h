@@ -12,6 +12,7 @@ public:
     AboutBox();
 
     const shell::CommandTable<shell::Dialog>* commandTable() const override;
+    shell::AccessibleNames accessibleNames() const override;
 
 private:
     void onExit();
@@ -23,6 +24,7 @@ public:
 
     const shell::CommandTable<shell::Dialog>* commandTable() const override;
     void exchange(shell::DataExchange& dx) override;
+    shell::AccessibleNames accessibleNames() const override;
 
 private:
     void onTest();

@@ -31,6 +31,17 @@ void ReliabilityDialog::exchange(shell::DataExchange& dx)
     dx.number(IDC_RELIABILITY, valueP);
 }
 
+// Each box is named after the label beside it, which the template places after it.
+shell::AccessibleNames ReliabilityDialog::accessibleNames() const
+{
+    static constexpr shell::AccessibleName names[] = {
+        {IDC_MEAN_TIME, L"Srednee Vremya - Tst"},
+        {IDC_TIME, L"Vremya - T"},
+        {IDC_RELIABILITY, L"Nadeznost - P"},
+    };
+    return shell::AccessibleNames(names);
+}
+
 // T is checked before Tst. A box that cannot be read has been reported by the save; RUN goes on
 // with the members as they are. A refused number stays in its member and box, while P comes from
 // the values the model accepted before.

@@ -11,6 +11,7 @@ public:
 
     const shell::CommandTable<shell::Dialog>* commandTable() const override;
     void exchange(shell::DataExchange& dx) override;
+    shell::AccessibleNames accessibleNames() const override;
 
     // The numbers of the latest exchange; after a refusal the model holds an older T or Tst.
     double valueTst = 0.0;

@@ -3,6 +3,7 @@
 // the real program.
 
 #include "VarnixUi.h"
+#include "Accessibility.h"
 #include "DialogRun.h"
 #include "LaunchLog.h"
 #include "ProgramRun.h"
@@ -277,6 +278,28 @@ TEST_F(Varnix, AboutWindowIsAFreshInertCopyOfTheMainWindow)
         EXPECT_TRUE(log.lines().empty());
     });
     EXPECT_TRUE(platform.commands().empty());
+}
+
+// Both windows of the main template: the box is named after the words it takes and described by
+// the instructions above it.
+TEST_F(Varnix, EveryTabStopOfBothWindowsHasItsSpokenName)
+{
+    const std::vector<wt::SpokenControl> spoken = {
+        {kExit, L"Exit"},
+        {kTest, L"Test"},
+        {kClear, L"Clear"},
+        {kEdit, L"Paint, Calculator or Exit", kInstructions},
+        {kVisible, L"Visible"},
+        {kEnabled, L"Enabled"},
+    };
+    run([&](wt::Ui& ui) {
+        wt::expectSpokenAsListed(ui.dialog(), spoken);
+        const HWND about = openAbout(ui);
+        ASSERT_NE(nullptr, about);
+        wt::expectSpokenAsListed(about, spoken);
+        wt::clickItem(about, kExit);
+        EXPECT_TRUE(wt::waitFor([about] { return !::IsWindow(about); }));
+    });
 }
 
 TEST_F(Varnix, AboutWindowClosesByExitEnterEscapeAndCloseBoxAndTheMainWindowStays)

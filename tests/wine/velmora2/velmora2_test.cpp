@@ -2,6 +2,7 @@
 // programs that record each start, and the real program as its own process.
 
 #include "Velmora2Ui.h"
+#include "Accessibility.h"
 #include "DialogRun.h"
 #include "LaunchLog.h"
 #include "ProgramRun.h"
@@ -328,6 +329,20 @@ TEST(Velmora2, WithNoPaintProgramToBeFoundNothingIsShownAndTheFieldStillBecomesO
         EXPECT_TRUE(platform.messageBoxes().empty());
     });
     ::SetCurrentDirectoryW(previous);
+}
+
+// The system names all of them: the field after the instructions before it. There is no About window.
+TEST(Velmora2, EveryTabStopHasItsSpokenName)
+{
+    run([](wt::Ui& ui) {
+        wt::expectSpokenAsListed(
+            ui.dialog(), {{IDOK, L"test"},
+                          {IDCANCEL, L"clear"},
+                          {kField, L"Ну типа чтоб пейнт открыть введите 1, калькулятор - 2, чтоб выйти - 3"},
+                          {kBailOut, L"Сваливаем!!!"},
+                          {kVisible, L"visible"},
+                          {kEnabled, L"enabled"}});
+    });
 }
 
 // The real program: a launch through the C runtime, the ways that do not end it, and its end.

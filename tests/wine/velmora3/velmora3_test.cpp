@@ -2,6 +2,7 @@
 // recorded platform services, which still show the real boxes) and as the real program.
 
 #include "Velmora3Ui.h"
+#include "Accessibility.h"
 #include "DialogRun.h"
 #include "ProgramRun.h"
 #include "RecordingPlatform.h"
@@ -172,6 +173,34 @@ TEST_F(Velmora3, CarriesTheShellWithItsOwnName)
         wt::clickItem(about, IDOK);
         EXPECT_TRUE(wt::waitFor([about] { return !::IsWindow(about); }));
         EXPECT_TRUE(ui.open());
+    });
+}
+
+// What a screen reader says of each tab stop: each box the label beside it, the buttons their texts.
+const std::vector<wt::SpokenControl> kSpokenMain = {
+    {kTst, L"Srednee Vremya - Tst"}, {kT, L"Vremya - T"}, {kP, L"Nadeznost - P"}, {kRun, L"RUN"}, {kX, L"X"},
+};
+const std::vector<wt::SpokenControl> kSpokenAbout = {{IDOK, L"OK"}};
+
+TEST_F(Velmora3, EveryTabStopOfBothWindowsHasItsSpokenNameAndTheBoxesStayEditBoxes)
+{
+    run([](wt::Ui& ui) {
+        ui.setText(kT, L"2.5");
+        wt::expectSpokenAsListed(ui.dialog(), kSpokenMain);
+        // Everything but the name is the system's: a box is still an edit box showing its text.
+        for (int id : {kTst, kT, kP}) {
+            const wt::Spoken box = wt::spoken(ui.item(id));
+            EXPECT_EQ(ROLE_SYSTEM_TEXT, box.role) << "box " << id;
+            EXPECT_EQ(ui.text(id), box.value) << "box " << id;
+        }
+        EXPECT_EQ(kTst, ui.focusId()) << "reading the names moves no focus";
+
+        ui.systemCommand(0x0010);
+        const HWND about = ui.waitForOtherDialog();
+        ASSERT_NE(nullptr, about);
+        wt::expectSpokenAsListed(about, kSpokenAbout);
+        wt::clickItem(about, IDOK);
+        EXPECT_TRUE(wt::waitFor([about] { return !::IsWindow(about); }));
     });
 }
 
@@ -494,6 +523,16 @@ TEST_F(Velmora3, FloatingPointExceptionsStayMasked)
         }
     });
     EXPECT_EQ(static_cast<unsigned>(_MCW_EM), _controlfp(0, 0) & _MCW_EM);
+}
+
+// The real program, read from another process as a screen reader reads it.
+TEST(Velmora3Program, AnswersAScreenReaderWithTheBoxesNames)
+{
+    wt::ProgramRun program(L"velmora3.exe");
+    ASSERT_NE(nullptr, program.window());
+    wt::expectSpokenAsListed(program.window(), kSpokenMain);
+    wt::clickItem(program.window(), kX);
+    EXPECT_TRUE(program.waitForExit());
 }
 
 // The real program: its own refusal box, and NaN, infinities and underflow without a trap.

@@ -1,6 +1,7 @@
 // velmora4 under Wine: the greeting dialog and the shell it carries, in process (with recorded
 // platform services) and as the real program.
 
+#include "Accessibility.h"
 #include "DialogRun.h"
 #include "ProgramRun.h"
 #include "RecordingPlatform.h"
@@ -178,6 +179,19 @@ TEST_F(Velmora4, InitialisationRunsTheMainDialogAndReturnsFalse)
         });
     EXPECT_FALSE(result);
     EXPECT_EQ(nullptr, theApp.mainWindow);
+}
+
+TEST_F(Velmora4, EveryTabStopOfBothWindowsHasItsSpokenName)
+{
+    run([](wt::Ui& ui) {
+        wt::expectSpokenAsListed(ui.dialog(), {{IDOK, L"SAY HELLO!"}, {IDCANCEL, L"EXIT"}, {kBeepId, L"Beep"}});
+        ui.systemCommand(wt::kAboutCommand);
+        const HWND about = ui.waitForOtherDialog();
+        ASSERT_NE(nullptr, about);
+        wt::expectSpokenAsListed(about, {{IDOK, L"OK"}});
+        wt::clickItem(about, IDOK);
+        EXPECT_TRUE(wt::waitFor([about] { return !::IsWindow(about); }));
+    });
 }
 
 // The real program: its greeting's caption, and its end.
