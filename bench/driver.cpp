@@ -100,6 +100,7 @@ struct Target {
     std::function<void(HWND, DWORD)> settle;     // after the effect, not timed
     int endId;
     const wchar_t* effectFloor;  // a floor with the same visible effect, where the plain one has none
+    const wchar_t* startFloor;   // a floor with the shell's start-up work, where the program does it
 };
 
 const Target targets[] = {
@@ -110,17 +111,18 @@ const Target targets[] = {
          ::PostMessageW(box, WM_COMMAND, IDOK, 0);
          until(now(), [box] { return !::IsWindow(box); });
      },
-     IDCANCEL, L"floor_greeting_velmora4"},
+     IDCANCEL, L"floor_greeting_velmora4", L"floor_shell_velmora4"},
     {L"velmora3",
      [](HWND window) {
          ::SendMessageW(::GetDlgItem(window, 1000), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
          ::SendMessageW(::GetDlgItem(window, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10"));
      },
-     1003, [](HWND window, DWORD) { return text(::GetDlgItem(window, 1002)) != L"0"; }, nullptr, IDCANCEL, nullptr},
+     1003, [](HWND window, DWORD) { return text(::GetDlgItem(window, 1002)) != L"0"; }, nullptr, IDCANCEL, nullptr,
+     L"floor_shell_velmora3"},
     {L"velmora2", nullptr, IDOK, [](HWND window, DWORD) { return text(::GetDlgItem(window, 1000)) == L"dgfdg"; },
-     nullptr, 1001, nullptr},
+     nullptr, 1001, nullptr, nullptr},
     {L"varnix", nullptr, 1001, [](HWND window, DWORD) { return text(::GetDlgItem(window, 1003)) == L"dgfdg"; },
-     nullptr, IDCANCEL, nullptr},
+     nullptr, IDCANCEL, nullptr, L"floor_shell_varnix"},
 };
 
 struct Figures {
@@ -234,12 +236,14 @@ int wmain(int argc, wchar_t** argv)
         const std::wstring floorName = std::wstring(L"floor_") + target->name;
         measure(*target, target->name, false);  // warm-up: caches, Wine's desktop process
         measure(*target, floorName, true);
-        std::vector<Figures> program, floor, effectFloor;
+        std::vector<Figures> program, floor, effectFloor, startFloor;
         for (int i = 0; i < pairs; ++i) {
             program.push_back(measure(*target, target->name, false));
             floor.push_back(measure(*target, floorName, true));
             if (target->effectFloor != nullptr)
                 effectFloor.push_back(measure(*target, target->effectFloor, false));
+            if (target->startFloor != nullptr)
+                startFloor.push_back(measure(*target, target->startFloor, true));
         }
         auto column = [](const std::vector<Figures>& runs, double Figures::*field) {
             std::vector<double> values;
@@ -250,6 +254,11 @@ int wmain(int argc, wchar_t** argv)
         };
         std::printf("| %ls ", target->name);
         printRow("start to painted (ms)", "", column(program, &Figures::startMs), column(floor, &Figures::startMs), true);
+        if (!startFloor.empty()) {
+            std::printf("| %ls ", target->name);
+            printRow("same vs. shell's start", "", column(program, &Figures::startMs),
+                     column(startFloor, &Figures::startMs), true);
+        }
         std::printf("| %ls ", target->name);
         printRow("click to effect (ms)", "ms", column(program, &Figures::clickMs), column(floor, &Figures::clickMs), false);
         if (!effectFloor.empty()) {
