@@ -8,8 +8,9 @@
 // MinGW-w64's correctly rounded conversion (David Gay's dtoa), the one its own printf runs on.
 // Called directly, it spares the programs printf's formatting engine and its locale and
 // wide-character support, which they never use.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the runtime's own names
 extern "C" char* __dtoa(double value, int mode, int digits, int* point, int* negative, char** end);
-extern "C" void __freedtoa(char* digits);
+extern "C" void __freedtoa(char* digits);  // NOLINT(bugprone-reserved-identifier)
 #else
 #include <cstdio>
 #include <cstdlib>
