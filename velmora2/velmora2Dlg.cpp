@@ -76,7 +76,7 @@ void LauncherDialog::onEnabled()
 void LauncherDialog::onChange()
 {
     updateData(true);
-    const shell::Text typed = fieldText;  // the handlers below rewrite fieldText
+    const shell::Text typed = fieldText;  // a copy: the loop below rewrites fieldText
     for (const shell::LaunchKey& key : kLaunchKeys) {
         if (shell::keyMatches(key.text, typed, shell::KeyMatch::Exact)) {
             shell::platform().runCommand(key.command);  // blocks until the interpreter returns

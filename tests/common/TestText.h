@@ -1,6 +1,7 @@
 #pragma once
 // What the host, fuzz and Wine tests print about the texts and numbers they try: a text with
-// every character outside printable ASCII (and the backslash) escaped, and a double's bits.
+// every character outside printable ASCII (and the backslash) escaped, a name or path as plain
+// ASCII, and a double's bits.
 
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +24,15 @@ inline std::string printable(std::wstring_view text)
         }
     }
     return out;
+}
+
+// A name or path for a test message: ASCII as it is, anything else as '?'.
+inline std::string narrow(std::wstring_view text)
+{
+    std::string result;
+    for (wchar_t c : text)
+        result += c < 128 ? static_cast<char>(c) : '?';
+    return result;
 }
 
 // Compared bit for bit: -0 differs from 0, and a NaN equals itself.

@@ -2,8 +2,11 @@
 // relocations kept) with its data not executable, 64-bit ones with high-entropy addresses; and a
 // started program loads no DLL by bare name from its own directory.
 
+#include "BuiltPrograms.h"
 #include "PeImage.h"
 #include "ProgramRun.h"
+
+#include "TestText.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -12,7 +15,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,22 +23,7 @@ namespace {
 constexpr bool k64Bit = sizeof(void*) == 8;
 constexpr const wchar_t* kProbe = L"hardening_probe.dll";
 
-std::string narrow(const std::wstring& text)
-{
-    std::string result;
-    for (wchar_t c : text)
-        result += c < 128 ? static_cast<char>(c) : '?';
-    return result;
-}
-
-std::vector<std::wstring> split(const std::wstring& list)
-{
-    std::vector<std::wstring> items;
-    std::wstringstream in(list);
-    for (std::wstring item; std::getline(in, item, L',');)
-        items.push_back(item);
-    return items;
-}
+using testtext::narrow;
 
 // The .exe files in directory, by name.
 std::vector<std::wstring> executablesIn(const std::wstring& directory)
@@ -63,7 +50,7 @@ TEST(Executables, EveryOneLoadsAtRandomAddressesWithDataNotExecutable)
     for (const std::wstring& name : executablesIn(stubs))
         paths.push_back(stubs + name);
 
-    const std::vector<std::wstring> programs = split(PROGRAM_NAMES);
+    const std::vector<std::wstring> programs = builtPrograms();
     ASSERT_FALSE(programs.empty());
     for (const std::wstring& program : programs) {
         EXPECT_NE(paths.end(), std::find(paths.begin(), paths.end(), bin + program + L".exe"))
@@ -129,7 +116,7 @@ TEST(DllSearch, ProgramsLoadNoDllByBareNameFromTheirOwnDirectory)
     ASSERT_NE(nullptr, here) << narrow(kProbe) << " is not built beside the programs";
     ::FreeLibrary(here);
 
-    for (const std::wstring& program : split(PROGRAM_NAMES)) {
+    for (const std::wstring& program : builtPrograms()) {
         SCOPED_TRACE(narrow(program));
         const wt::ProgramRun run(program + L".exe");
         ASSERT_NE(nullptr, run.window()) << "the program did not show its window";

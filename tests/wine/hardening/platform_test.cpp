@@ -2,8 +2,11 @@
 // they import no function that Vista lacks (AllowedImports.h).
 
 #include "AllowedImports.h"
+#include "BuiltPrograms.h"
 #include "PeImage.h"
 #include "ProgramRun.h"
+
+#include "TestText.h"
 
 #include <windows.h>
 
@@ -12,28 +15,12 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string narrow(const std::wstring& text)
-{
-    std::string result;
-    for (wchar_t c : text)
-        result += c < 128 ? static_cast<char>(c) : '?';
-    return result;
-}
-
-std::vector<std::wstring> programs()
-{
-    std::vector<std::wstring> names;
-    std::wstringstream in(PROGRAM_NAMES);
-    for (std::wstring name; std::getline(in, name, L',');)
-        names.push_back(name);
-    return names;
-}
+using testtext::narrow;
 
 std::optional<pe::Image> programImage(const std::wstring& program)
 {
@@ -49,8 +36,8 @@ bool allowed(const pe::Import& import)
 
 TEST(Platform, EveryProgramDeclaresWindowsVistaAsTheOldestItRunsOn)
 {
-    ASSERT_FALSE(programs().empty());
-    for (const std::wstring& program : programs()) {
+    ASSERT_FALSE(builtPrograms().empty());
+    for (const std::wstring& program : builtPrograms()) {
         SCOPED_TRACE(narrow(program));
         const std::optional<pe::Image> image = programImage(program);
         ASSERT_TRUE(image.has_value()) << "not a PE image";
@@ -63,8 +50,8 @@ TEST(Platform, EveryProgramDeclaresWindowsVistaAsTheOldestItRunsOn)
 
 TEST(Platform, EveryProgramImportsOnlyFunctionsWindowsVistaHas)
 {
-    ASSERT_FALSE(programs().empty());
-    for (const std::wstring& program : programs()) {
+    ASSERT_FALSE(builtPrograms().empty());
+    for (const std::wstring& program : builtPrograms()) {
         SCOPED_TRACE(narrow(program));
         const std::optional<pe::Image> image = programImage(program);
         ASSERT_TRUE(image.has_value()) << "not a PE image";

@@ -1,6 +1,6 @@
 #include "Snapshot.h"
 
-#include "Text.h"
+#include "TestText.h"
 
 #include <windows.h>
 
@@ -119,11 +119,11 @@ std::string difference(const Snapshot& before, const Snapshot& after)
     std::string lines;
     for (const std::wstring& entry : after) {
         if (before.count(entry) == 0)
-            lines += "+ " + narrow(entry) + "\n";
+            lines += "+ " + testtext::narrow(entry) + "\n";
     }
     for (const std::wstring& entry : before) {
         if (after.count(entry) == 0)
-            lines += "- " + narrow(entry) + "\n";
+            lines += "- " + testtext::narrow(entry) + "\n";
     }
     return lines;
 }

@@ -7,7 +7,7 @@
 #include "Driver.h"
 #include "Machine.h"
 #include "Snapshot.h"
-#include "Text.h"
+#include "TestText.h"
 
 #include <windows.h>
 #include <msi.h>
@@ -26,7 +26,7 @@
 
 namespace {
 
-using it::narrow;
+using testtext::narrow;
 
 const wchar_t* const kPrograms[] = {L"velmora2", L"velmora3", L"velmora4", L"varnix"};
 const std::wstring kUninstallKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";

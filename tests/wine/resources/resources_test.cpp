@@ -5,6 +5,8 @@
 #include "ExpectedResources.h"
 #include "ProgramRun.h"
 
+#include "TestText.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,13 +20,7 @@ namespace {
 constexpr WORD kEnglishUS = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);  // 1033
 constexpr WORD kRussian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);        // 1049
 
-std::string narrow(const std::wstring& text)
-{
-    std::string result;
-    for (wchar_t c : text)
-        result += c < 128 ? static_cast<char>(c) : '?';
-    return result;
-}
+using testtext::narrow;
 
 BOOL CALLBACK collectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list)
 {
